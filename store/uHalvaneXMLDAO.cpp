@@ -427,8 +427,13 @@ private:
         if (superior != nullptr && c_.CelestialKind) {
             const std::int32_t kind = *c_.CelestialKind;
             const std::int32_t position = kind < 8 ? kind : kind - 8;
-            if (position < superior->ChoirAttunements.Count())
-                grantedEntry = superior->ChoirAttunements.Items(position);
+            // As when the superior was chosen: a superior of the other side
+            // offers no attunement of this kind, and "Grigori" has none.
+            if (position < superior->ChoirAttunements.Count()) {
+                const auto* entry =
+                    dynamic_cast<const TChoirAttunement*>(superior->ChoirAttunements.Items(position));
+                if (entry != nullptr && entry->CelestialKind == c_.CelestialKind) grantedEntry = entry;
+            }
         }
         const bool angelic = *c_.Concept == 0 || *c_.Concept == 2 ||
                              (*c_.Concept == 4 && IsAngelicKind(*c_.CelestialKind));

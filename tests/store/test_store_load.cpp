@@ -189,6 +189,30 @@ INSTANTIATE_TEST_SUITE_P(Sides, StoreSide,
                                            TSideCase{4, 0, "Blandine"}, TSideCase{4, 7, "Blandine"},
                                            TSideCase{4, 8, "Beleth"}));
 
+TEST(StoreLoad, OnlyTheChoirAttunementOfTheCharactersOwnKindComesBackGranted) {
+    const std::string forces =
+        "<Forces><CorporealForces value='1'><Attribute value='1'/><Attribute value='1'/></CorporealForces>"
+        "<EtherealForces value='1'><Attribute value='1'/><Attribute value='1'/></EtherealForces>"
+        "<CelestialForces value='1'><Attribute value='1'/><Attribute value='1'/></CelestialForces></Forces>";
+    struct TCase {
+        int Concept, Kind;
+        bool Granted;
+    };
+    // Seraphim (0) is granted once; Grigori (7) has no choir attunement of a
+    // superior; a band (8) with an angelic superior got nothing granted.
+    for (const TCase k : {TCase{0, 0, true}, TCase{0, 7, false}, TCase{3, 8, false}}) {
+        const std::string text =
+            "<Character concept='" + std::to_string(k.Concept) + "' celestialKind='" + std::to_string(k.Kind) +
+            "'>" + forces + "<Superior name='Blandine'/><Resources value='0'><Attunements>"
+            "<Attunement description='Seraphim of Dreams'/><Attunement description='Seraphim of Dreams'/>"
+            "</Attunements></Resources></Character>";
+        const auto c = THalvaneXMLDAO().LoadFromBuffer(text);
+        ASSERT_EQ(c->Resources.Count(), 2);
+        EXPECT_EQ(c->Resources.Items(0)->Granted, k.Granted) << k.Kind;
+        EXPECT_FALSE(c->Resources.Items(1)->Granted) << "a second one is bought";
+    }
+}
+
 // ------------------------------------------------------------ failures
 
 struct TFailureCase {
