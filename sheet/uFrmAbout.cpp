@@ -13,14 +13,14 @@ namespace halvane {
 namespace {
 
 const char* const AuthorNote =
-    "This character generator was written while its author was running a\n"
-    "Halvane campaign for a group of friends, and it is offered to the whole\n"
-    "community of Halvane players, who have few good tools of their own.\n"
-    "When it was written, no other free* program with the same purpose\n"
-    "was known to its author.\n"
-    "Suggestions, comments and offers of help are welcome through the\n"
-    "author's web site:\n"
-    "https://halvane.example.org/\n"
+    "This character generator was written while its author\n"
+    "was running a Halvane game for a group of friends. It is\n"
+    "offered to the whole community of Halvane players, who\n"
+    "have few good tools of their own.\n"
+    "When it was written, no other free* program with the\n"
+    "same purpose was known to its author.\n"
+    "Suggestions, comments and offers are welcome through\n"
+    "the author's web site: https://halvane.example.org/\n"
     "Thank you for using it.\n"
     "\n"
     "Have a good play!";

@@ -19,6 +19,7 @@
 #include <QMenuBar>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -128,6 +129,15 @@ void SetShown(std::initializer_list<QWidget*> widgets, bool shown) {
     for (QWidget* w : widgets) w->setVisible(shown);
 }
 
+// The realm tabs of the artifact editor with less padding around their captions.
+class TCompactTabStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+        if (metric == PM_TabBarTabHSpace) return 10;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
 QString ResourcesCaption(std::int64_t points) { return QStringLiteral("Resources: %1").arg(points); }
 
 const TFileDialogSpec LoadDialog{QStringLiteral("Load your character sheet..."),
@@ -236,6 +246,18 @@ void TfrmCharacterCreation::BuildMenu() {
                    &TfrmCharacterCreation::miPrintClick);
     miQuit = item("miQuit", QStringLiteral("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), artwork::MenuQuit,
                   &TfrmCharacterCreation::miQuitClick);
+    // Ctrl+Tab reaches the pages from wherever the focus is, through the same check as a tab click.
+    auto* nextPage = new QAction(this);
+    nextPage->setObjectName(QStringLiteral("actNextPage"));
+    nextPage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab));
+    connect(nextPage, &QAction::triggered, this, [this] { pcCharacterCreationSteps->SelectNextPage(); });
+    addAction(nextPage);
+    auto* previousPage = new QAction(this);
+    previousPage->setObjectName(QStringLiteral("actPreviousPage"));
+    previousPage->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)});
+    connect(previousPage, &QAction::triggered, this, [this] { pcCharacterCreationSteps->SelectPreviousPage(); });
+    addAction(previousPage);
+
     miAbout = bar->addAction(QStringLiteral("&About"));
     miAbout->setObjectName(QStringLiteral("miAbout"));
     connect(miAbout, &QAction::triggered, this, &TfrmCharacterCreation::miAboutClick);
@@ -671,18 +693,18 @@ void TfrmCharacterCreation::btRemoveAttunementClick() {
 void TfrmCharacterCreation::BuildSongsPage(QWidget* page) {
     gbSongs = Group(page, "gbSongs", QStringLiteral("Resources"), 5, 5, 455, 236);
     Label(gbSongs, "lbYourSongs", QStringLiteral("Your Songs"), 10, 18);
-    lbSongs = ListBox(gbSongs, "lbSongs", 10, 34, 215, 191);
+    lbSongs = ListBox(gbSongs, "lbSongs", 10, 34, 205, 191);
     connect(lbSongs, &QListWidget::itemDoubleClicked, this, [this] { Guarded([this] { lbSongsDblClick(); }); });
-    QGroupBox* available = Group(gbSongs, "gbAvailableSongs", QStringLiteral("Songs"), 235, 16, 210, 172);
+    QGroupBox* available = Group(gbSongs, "gbAvailableSongs", QStringLiteral("Songs"), 222, 16, 225, 172);
     Label(available, "lbSongDescription", QStringLiteral("Song"), 10, 28);
-    cbAvailableSongs = DropDown(available, "cbAvailableSongs", 44, 24, 156);
+    cbAvailableSongs = DropDown(available, "cbAvailableSongs", 44, 24, 171);
     connect(cbAvailableSongs, &QComboBox::activated, this, [this] { Guarded([this] { cbAvailableSongsChange(); }); });
-    rgSongRealm = RadioGroup(available, "rgSongRealm", QString(), RealmItems(), 3, 6, 52, 198, 36);
+    rgSongRealm = RadioGroup(available, "rgSongRealm", QString(), RealmItems(), 3, 6, 52, 213, 36);
     rgSongRealm->SetItemIndex(0);
     connect(rgSongRealm, &TRadioGroup::Click, this, [this] { Guarded([this] { rgSongRealmClick(); }); });
     Label(available, "lbSongLevel", QStringLiteral("Level"), 10, 104);
     edSongLevel = Edit(available, "edSongLevel", 44, 100, 40);
-    auto* buy = Button(available, "btSongBuy", QStringLiteral("&Buy Song"), 110, 134, 90, 25);
+    auto* buy = Button(available, "btSongBuy", QStringLiteral("&Buy Song"), 125, 134, 90, 25);
     connect(buy, &QPushButton::clicked, this, [this] { Guarded([this] { btSongBuyClick(); }); });
     auto* remove = Button(gbSongs, "btSongRemove", QStringLiteral("&Remove Song"), 355, 198, 90, 25);
     connect(remove, &QPushButton::clicked, this, [this] { Guarded([this] { btSongRemoveClick(); }); });
@@ -960,6 +982,12 @@ void TfrmCharacterCreation::BuildArtifactsPage(QWidget* page) {
 
     pcArtifactRealm = Make<QTabWidget>(gbArtifacts, "pcArtifactRealm");
     pcArtifactRealm->setGeometry(245, 16, 201, 175);
+    // Three realm tabs must fit the editor's width without scroll buttons.
+    pcArtifactRealm->setUsesScrollButtons(false);
+    pcArtifactRealm->setElideMode(Qt::ElideNone);
+    auto* compact = new TCompactTabStyle;
+    compact->setParent(pcArtifactRealm);
+    pcArtifactRealm->setStyle(compact);
     const char* pageNames[3] = {"tsCorporealArtifact", "tsEtherealArtifact", "tsCelestialArtifact"};
     const char* descriptionLabels[3] = {"lbCorporealArtifactDescription", "lbEtherealArtifactDescription",
                                         "lbCelestialArtifactDescription"};
@@ -1088,22 +1116,22 @@ void TfrmCharacterCreation::lbArtifactsDblClick() {
 void TfrmCharacterCreation::BuildDiscordsPage(QWidget* page) {
     gbDiscords = Group(page, "gbDiscords", QStringLiteral("Resources"), 5, 5, 455, 236);
     Label(gbDiscords, "lbYourDiscords", QStringLiteral("Your Discords"), 10, 18);
-    lbDiscords = ListBox(gbDiscords, "lbDiscords", 10, 34, 215, 191);
+    lbDiscords = ListBox(gbDiscords, "lbDiscords", 10, 34, 205, 191);
     connect(lbDiscords, &QListWidget::itemDoubleClicked, this, [this] { Guarded([this] { lbDiscordsDblClick(); }); });
-    QGroupBox* inputs = Group(gbDiscords, "GroupBox2", QStringLiteral("Discords"), 235, 16, 210, 172);
+    QGroupBox* inputs = Group(gbDiscords, "GroupBox2", QStringLiteral("Discords"), 222, 16, 225, 172);
     Label(inputs, "lbDiscordDescription", QStringLiteral("Discord"), 10, 28);
-    cbAvailableDiscords = DropDown(inputs, "cbAvailableDiscords", 60, 24, 140);
+    cbAvailableDiscords = DropDown(inputs, "cbAvailableDiscords", 60, 24, 155);
     connect(cbAvailableDiscords, &QComboBox::activated, this, [this] { Guarded([this] { cbAvailableDiscordsChange(); }); });
     lbDiscordSpecification = Label(inputs, "lbDiscordSpecification", QStringLiteral("Specific."), 10, 55);
     lbDiscordSpecification->hide();
-    edDiscordSpecification = Edit(inputs, "edDiscordSpecification", 60, 51, 140);
+    edDiscordSpecification = Edit(inputs, "edDiscordSpecification", 60, 51, 155);
     edDiscordSpecification->hide();
-    rgDiscordRealm = RadioGroup(inputs, "rgDiscordRealm", QString(), RealmItems(), 3, 6, 76, 198, 36);
+    rgDiscordRealm = RadioGroup(inputs, "rgDiscordRealm", QString(), RealmItems(), 3, 6, 76, 213, 36);
     rgDiscordRealm->SetItemIndex(0);
     connect(rgDiscordRealm, &TRadioGroup::Click, this, [this] { Guarded([this] { rgDiscordRealmClick(); }); });
     Label(inputs, "lbDiscordLevel", QStringLiteral("Level"), 10, 124);
     edDiscordLevel = Edit(inputs, "edDiscordLevel", 60, 120, 40);
-    auto* buy = Button(inputs, "btDiscordBuy", QStringLiteral("&Buy Discord"), 110, 140, 90, 25);
+    auto* buy = Button(inputs, "btDiscordBuy", QStringLiteral("&Buy Discord"), 125, 140, 90, 25);
     connect(buy, &QPushButton::clicked, this, [this] { Guarded([this] { btDiscordBuyClick(); }); });
     auto* remove = Button(gbDiscords, "btDiscordRemove", QStringLiteral("&Remove Discord"), 355, 198, 90, 25);
     connect(remove, &QPushButton::clicked, this, [this] { Guarded([this] { btDiscordRemoveClick(); }); });

@@ -63,8 +63,10 @@ QSize TTabStrip::TabSize(const QString& caption) const {
     const QSize text(fontMetrics().size(Qt::TextShowMnemonic, caption));
     const int hframe = style()->pixelMetric(QStyle::PM_TabBarTabHSpace, &option, this);
     const int vframe = style()->pixelMetric(QStyle::PM_TabBarTabVSpace, &option, this);
-    const QSize contents(text.width() + hframe, std::max(text.height() + vframe, 18));
-    return style()->sizeFromContents(QStyle::CT_TabBarTab, &option, contents, this);
+    const QSize contents(text.width() + hframe, text.height() + vframe);
+    QSize size = style()->sizeFromContents(QStyle::CT_TabBarTab, &option, contents, this);
+    size.setHeight(std::min(size.height(), fontMetrics().height() + 8));
+    return size;
 }
 
 int TTabStrip::Layout(int width, bool apply) {
@@ -221,13 +223,17 @@ bool TPageControl::SelectNextPage() {
     return next >= 0 && RequestPage(next);
 }
 
+bool TPageControl::SelectPreviousPage() {
+    const int previous = strip_->NextVisible(CurrentIndex(), -1);
+    return previous >= 0 && RequestPage(previous);
+}
+
 void TPageControl::keyPressEvent(QKeyEvent* event) {
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
     if (ctrl && event->key() == Qt::Key_Tab) {
         SelectNextPage();
     } else if (ctrl && event->key() == Qt::Key_Backtab) {
-        const int previous = strip_->NextVisible(CurrentIndex(), -1);
-        if (previous >= 0) RequestPage(previous);
+        SelectPreviousPage();
     } else {
         QWidget::keyPressEvent(event);
     }
@@ -304,18 +310,32 @@ void TRadioGroup::resizeEvent(QResizeEvent* event) {
 
 void TRadioGroup::LayoutButtons() {
     if (buttons_.empty()) return;
-    const QRect area = contentsRect().adjusted(8, title().isEmpty() ? 2 : fontMetrics().height() / 2, -4, -2);
+    const QRect area = contentsRect().adjusted(6, title().isEmpty() ? 2 : fontMetrics().height() / 2, -4, -2);
     const int count = static_cast<int>(buttons_.size());
     const int rows = (count + columns_ - 1) / columns_;
-    const int cellWidth = area.width() / columns_;
+    // Columns share the width by what their captions need, so that a long
+    // caption is not cut while a short neighbour has room to spare.
+    std::vector<int> needed(static_cast<std::size_t>(columns_), 0);
+    for (int i = 0; i < count; ++i) {
+        int& column = needed[static_cast<std::size_t>(i / rows)];
+        column = std::max(column, buttons_[static_cast<std::size_t>(i)]->sizeHint().width());
+    }
+    int total = 0;
+    for (int w : needed) total += w;
+    std::vector<int> left(static_cast<std::size_t>(columns_) + 1, area.left());
+    for (int c = 0; c < columns_; ++c) {
+        const int share = total <= area.width() ? needed[static_cast<std::size_t>(c)] + (area.width() - total) / columns_
+                                                : needed[static_cast<std::size_t>(c)] * area.width() / std::max(1, total);
+        left[static_cast<std::size_t>(c) + 1] = left[static_cast<std::size_t>(c)] + share;
+    }
     const int cellHeight = std::max(1, area.height() / rows);
     for (int i = 0; i < count; ++i) {
-        const int column = i / rows;  // items fill a column before the next
+        const auto column = static_cast<std::size_t>(i / rows);  // items fill a column before the next
         const int row = i % rows;
-        const int h = std::min(cellHeight, buttons_[static_cast<std::size_t>(i)]->sizeHint().height());
-        buttons_[static_cast<std::size_t>(i)]->setGeometry(area.left() + column * cellWidth,
-                                                           area.top() + row * cellHeight + (cellHeight - h) / 2,
-                                                           cellWidth, h);
+        QRadioButton* button = buttons_[static_cast<std::size_t>(i)];
+        const int h = std::min(cellHeight, button->sizeHint().height());
+        button->setGeometry(left[column], area.top() + row * cellHeight + (cellHeight - h) / 2,
+                            left[column + 1] - left[column], h);
     }
 }
 

@@ -86,6 +86,7 @@ public:
     bool RequestPage(int index);
     // Selects the next visible page after the active one, wrapping.
     bool SelectNextPage();
+    bool SelectPreviousPage();
 
     std::function<bool(int from, int to)> Changing;
 
