@@ -154,9 +154,9 @@ TfrmCharacterCreation::TfrmCharacterCreation(IDialogs& dialogs, QWidget* parent)
     FormCreate();
 }
 
-TfrmCharacterCreation::~TfrmCharacterCreation() {
-    if (preview_) delete preview_.data();
-}
+// The preview belongs to whoever opened it (a child window of this one in
+// the program), so it is not released here.
+TfrmCharacterCreation::~TfrmCharacterCreation() = default;
 
 template <class F>
 void TfrmCharacterCreation::Guarded(F&& command) {
