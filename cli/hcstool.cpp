@@ -1,11 +1,15 @@
 // hcstool: checks and converts character files without the window.
 //   hcstool info FILE        prints the character as one JSON object
 //   hcstool resave IN OUT    loads IN and saves it to OUT
+//   hcstool pdf IN OUT.pdf   loads IN and paints its character sheet into OUT.pdf
 // Exit status: 0 done, 1 a file could not be loaded or saved (the reason is
 // on stderr), 2 wrong usage.
 
 #include "uCharacterJson.h"
 #include "uHalvaneXMLDAO.h"
+#ifdef HALVANE_HCSTOOL_PDF
+#include "uSheetPdf.h"
+#endif
 
 #include <cstdio>
 #include <exception>
@@ -43,6 +47,16 @@ int Resave(std::span<char*> args) {
     return ExitOk;
 }
 
+#ifdef HALVANE_HCSTOOL_PDF
+int Pdf(std::span<char*> args) {
+    THalvaneXMLDAO in;
+    in.FileName = args[0];
+    const auto character = in.Load();
+    halvane::WriteSheetPdf(*character, args[1]);
+    return ExitOk;
+}
+#endif
+
 struct TCommand {
     std::string_view Name;
     std::string_view Arguments;
@@ -54,6 +68,9 @@ struct TCommand {
 constexpr TCommand Commands[] = {
     {"info", "FILE", 1, Info},
     {"resave", "IN OUT", 2, Resave},
+#ifdef HALVANE_HCSTOOL_PDF
+    {"pdf", "IN OUT.pdf", 2, Pdf},
+#endif
 };
 
 int Usage() {
