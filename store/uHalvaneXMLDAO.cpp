@@ -29,6 +29,16 @@ void CheckSavable(const THalvaneCharacter& c, const std::string& subject) {
     if (*c.Concept >= Concepts.size())
         refuse("the character's concept is row " + std::to_string(*c.Concept) +
                ", which is not a concept");
+    // Such files would be refused on loading: the character would be lost
+    // although the save looked successful.
+    if (IsCelestialConcept(*c.Concept) && !c.CelestialKind)
+        refuse("a celestial character needs its celestial kind before it can be saved; choose one on the "
+               "Concept step");
+    if (IsMortalConcept(*c.Concept)) {
+        bool hasVessel = false;
+        for (const TResource* r : c.Resources) hasVessel = hasVessel || dynamic_cast<const TVessel*>(r) != nullptr;
+        if (!hasVessel) refuse("a mortal character needs its vessel, and this one has none");
+    }
     if (c.CelestialKind && *c.CelestialKind >= CelestialKinds.size())
         refuse("the character's celestial kind is row " + std::to_string(*c.CelestialKind) +
                ", which is not a celestial kind");

@@ -166,17 +166,23 @@ TEST(StoreSave, RoundTripKeepsEveryFieldAndGroupsByKind) {
 
 TEST(StoreSave, WritesOnlyWhatTheRecordHas) {
     THalvaneCharacter c;
-    c.Concept = 4;
+    c.Concept = 8;  // a mortal: no kind, no superior, only its body
     c.CorporealForces.Forces = 5;
+    auto& body = c.Resources.Append(std::make_unique<TVessel>());
+    body.Name = "Mortal Vessel";
+    body.Level = 5;
+    body.Role->Level = 1;
     c.Resources.Append(std::make_unique<TCharisma>());  // no place in the file
     EXPECT_EQ(THalvaneXMLDAO().SaveToString(c),
-              "<?xml version=\"1.0\"?><Character name=\"\" concept=\"4\" word=\"\"><Forces>"
+              "<?xml version=\"1.0\"?><Character name=\"\" concept=\"8\" word=\"\"><Forces>"
               "<CorporealForces value=\"5\"><Attribute name=\"strength\" value=\"0\"/>"
               "<Attribute name=\"agility\" value=\"0\"/></CorporealForces><EtherealForces value=\"0\">"
               "<Attribute name=\"intelligence\" value=\"0\"/><Attribute name=\"precision\" value=\"0\"/>"
               "</EtherealForces><CelestialForces value=\"0\"><Attribute name=\"will\" value=\"0\"/>"
               "<Attribute name=\"perception\" value=\"0\"/></CelestialForces></Forces>"
-              "<Resources value=\"0\"/></Character>");
+              "<Resources value=\"0\"><Vessels><Vessel description=\"Mortal Vessel\" level=\"5\">"
+              "<Charisma description=\"\" level=\"0\"/><Role description=\"\" level=\"1\" status=\"0\"/>"
+              "</Vessel></Vessels></Resources></Character>");
 }
 
 TEST(StoreSave, ArtifactsWithoutTheirReferenceComeBackTheSame) {
@@ -249,6 +255,33 @@ TEST(StoreSave, RefusesARecordWithoutConceptAndWritesNothing) {
                                              "\": the character has no concept yet; nothing was written.");
     }
     EXPECT_EQ(folder.Listing(), "");
+}
+
+// Records whose files could not be loaded back are refused before anything is
+// written, instead of being saved as if all were well.
+TEST(StoreSave, RefusesRecordsThatCouldNotBeLoadedBack) {
+    struct Case {
+        std::uint8_t concept_;
+        const char* why;
+    };
+    const char* const noKind =
+        "a celestial character needs its celestial kind before it can be saved; choose one on the Concept step";
+    for (const Case& c : {Case{0, noKind}, Case{4, noKind},
+                          Case{7, "a mortal character needs its vessel, and this one has none"}}) {
+        TScratchFolder folder;
+        THalvaneXMLDAO store;
+        store.FileName = folder.File("new.hcs");
+        THalvaneCharacter record;
+        record.Concept = c.concept_;
+        try {
+            store.Save(record);
+            ADD_FAILURE() << c.why;
+        } catch (const ECharacterFileError& e) {
+            EXPECT_EQ(std::string(e.what()),
+                      "Cannot save character file \"" + store.FileName + "\": " + c.why + "; nothing was written.");
+        }
+        EXPECT_EQ(folder.Listing(), "");
+    }
 }
 
 // A stream buffer that takes N bytes and then fails, like a full disk.
