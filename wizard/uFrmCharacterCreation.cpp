@@ -190,26 +190,23 @@ void TfrmCharacterCreation::FormCreate() {
 
     pcCharacterCreationSteps = Make<TPageControl>(client, "pcCharacterCreationSteps");
     pcCharacterCreationSteps->setGeometry(5, 5, 473, 324);
-    struct PageSpec {
-        QWidget** page;
-        void (TfrmCharacterCreation::*build)(QWidget*);
-    };
-    const PageSpec pages[8] = {
-        {&tsConcept, &TfrmCharacterCreation::BuildConceptPage},
-        {&tsForcesAndCharacteristics, &TfrmCharacterCreation::BuildForcesPage},
-        {&tsAttunements, &TfrmCharacterCreation::BuildAttunementsPage},
-        {&tsSongs, &TfrmCharacterCreation::BuildSongsPage},
-        {&tsSkills, &TfrmCharacterCreation::BuildSkillsPage},
-        {&tbVesselAndServant, &TfrmCharacterCreation::BuildVesselsPage},
-        {&tsArtifacts, &TfrmCharacterCreation::BuildArtifactsPage},
-        {&tsDiscords, &TfrmCharacterCreation::BuildDiscordsPage},
-    };
+    QWidget** pages[8] = {&tsConcept, &tsForcesAndCharacteristics, &tsAttunements, &tsSongs,
+                          &tsSkills,  &tbVesselAndServant,         &tsArtifacts,   &tsDiscords};
     for (std::size_t i = 0; i < 8; ++i) {
         auto* page = new QWidget;
         page->setObjectName(Q(Steps[i].Page));
-        *pages[i].page = page;
+        *pages[i] = page;
         pcCharacterCreationSteps->AddPage(page, Q(Steps[i].Caption));
-        (this->*pages[i].build)(page);
+        switch (i) {
+        case StepConcept: BuildConceptPage(page); break;
+        case StepForces: BuildForcesPage(page); break;
+        case StepAttunements: BuildAttunementsPage(page); break;
+        case StepSongs: BuildSongsPage(page); break;
+        case StepSkills: BuildSkillsPage(page); break;
+        case StepVesselsAndServants: BuildVesselsPage(page); break;
+        case StepArtifacts: BuildArtifactsPage(page); break;
+        default: BuildDiscordsPage(page); break;
+        }
         if (!Steps[i].NextButton.empty()) AddNextButton(page, static_cast<int>(i) + 1);
     }
     pcCharacterCreationSteps->Changing = [this](int from, int to) { return pcCharacterCreationStepsChanging(from, to); };
