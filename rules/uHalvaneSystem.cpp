@@ -13,6 +13,17 @@ bool IsCelestialConcept(std::int64_t conceptRow) noexcept { return conceptRow >=
 bool IsMortalConcept(std::int64_t conceptRow) noexcept { return !IsCelestialConcept(conceptRow); }
 bool IsAngelicKind(std::int64_t kindRow) noexcept { return kindRow < 8; }
 
+std::string JoinAttributeNames(std::uint8_t attributes, const std::array<std::string_view, 6>& names,
+                               std::string_view separator) {
+    std::string text;
+    for (std::size_t row = 0; row < names.size(); ++row) {
+        if ((attributes & (1u << row)) == 0) continue;
+        if (!text.empty()) text += separator;
+        text += names[row];
+    }
+    return text;
+}
+
 std::int32_t& TForces::Characteristic(std::int32_t number) {
     if (number == 1) return Characteristic1;
     if (number == 2) return Characteristic2;

@@ -106,6 +106,11 @@ bool IsMortalConcept(std::int64_t conceptRow) noexcept;
 // Choirs (rows below 8, "Grigori" included) are angelic; the bands are not.
 bool IsAngelicKind(std::int64_t kindRow) noexcept;
 
+// The names (from names, a table of characteristic rows) of the rows whose
+// bits are set in attributes, in ascending row order, joined by separator.
+std::string JoinAttributeNames(std::uint8_t attributes, const std::array<std::string_view, 6>& names,
+                               std::string_view separator);
+
 // -------------------------------------------------------------- force groups
 
 // One of the three groups of forces with its pair of characteristics.

@@ -42,13 +42,7 @@ TSheetPicture ForcesCircle(std::int64_t forces) noexcept {
 }
 
 std::string AttributeAbbreviations(const TSkill& skill) {
-    std::string text;
-    for (std::size_t row = 0; row < AttributeShortNames.size(); ++row) {
-        if ((skill.Attributes & (1u << row)) == 0) continue;
-        if (!text.empty()) text += "/";
-        text += AttributeShortNames[row];
-    }
-    return text;
+    return JoinAttributeNames(skill.Attributes, AttributeShortNames, "/");
 }
 
 TSheetContent SheetContent(const THalvaneCharacter& c) {

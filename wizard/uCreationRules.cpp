@@ -25,6 +25,13 @@ std::string RealmName(std::uint8_t realm) {
 
 std::string Decimal(std::int64_t value) { return std::to_string(value); }
 
+// A held skill's or discord's line: the specification shows only where one is required.
+std::string SpecifiedLine(const std::string& name, bool specificationRequired, const std::string& specification,
+                          std::int32_t level) {
+    return specificationRequired ? name + " (" + specification + ") - Lvl: " + Decimal(level)
+                                 : name + " - Lvl: " + Decimal(level);
+}
+
 std::int32_t ClampTo32(std::int64_t value) {
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(
         value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
@@ -477,13 +484,7 @@ std::vector<std::string> TCreationRules::SkillChoices() const {
 }
 
 std::string TCreationRules::AttributeText(const TSkill& skill) {
-    std::string text;
-    for (std::size_t row = 0; row < AttributeNames.size(); ++row) {
-        if ((skill.Attributes & (1u << row)) == 0) continue;
-        if (!text.empty()) text += " or ";
-        text += AttributeNames[row];
-    }
-    return text;
+    return JoinAttributeNames(skill.Attributes, AttributeNames, " or ");
 }
 
 TSkillDetails TCreationRules::SkillDetails(std::int32_t position) const {
@@ -516,12 +517,9 @@ TSkill* TCreationRules::FindSkill(const std::string& name, const std::string& sp
 
 std::vector<TOwnedLine<TSkill>> TCreationRules::OwnedSkills() const {
     std::vector<TOwnedLine<TSkill>> lines;
-    for (TSkill* skill : ResourcesOf<TSkill>()) {
-        std::string text = skill->SpecificationRequired
-                               ? skill->Name + " (" + skill->Specification + ") - Lvl: " + Decimal(skill->Level)
-                               : skill->Name + " - Lvl: " + Decimal(skill->Level);
-        lines.push_back({std::move(text), skill});
-    }
+    for (TSkill* skill : ResourcesOf<TSkill>())
+        lines.push_back({SpecifiedLine(skill->Name, skill->SpecificationRequired, skill->Specification, skill->Level),
+                         skill});
     return lines;
 }
 
@@ -782,12 +780,8 @@ TDiscord* TCreationRules::FindDiscord(const std::string& name, const std::string
 
 std::vector<TOwnedLine<TDiscord>> TCreationRules::OwnedDiscords() const {
     std::vector<TOwnedLine<TDiscord>> lines;
-    for (TDiscord* d : ResourcesOf<TDiscord>()) {
-        std::string text = d->SpecificationRequired
-                               ? d->Name + " (" + d->Specification + ") - Lvl: " + Decimal(d->Level)
-                               : d->Name + " - Lvl: " + Decimal(d->Level);
-        lines.push_back({std::move(text), d});
-    }
+    for (TDiscord* d : ResourcesOf<TDiscord>())
+        lines.push_back({SpecifiedLine(d->Name, d->SpecificationRequired, d->Specification, d->Level), d});
     return lines;
 }
 
