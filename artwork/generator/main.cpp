@@ -1,7 +1,9 @@
 // Draws every picture of the program: the character sheet's borders, logo,
 // emblems, force titles, force circles and figures, the about window's logo,
-// and the small menu and Next pictures. Run through scripts/make-artwork,
-// which writes them into artwork/ where artwork.qrc embeds them.
+// the small menu and Next pictures, and the desktop icons of the program and
+// of its character files (PNGs and SVGs under icons/hicolor/). Run through
+// scripts/make-artwork, which writes them into artwork/ where artwork.qrc
+// embeds the pictures and the install rules pick up the icons.
 //
 // The drawing is deterministic: fixed geometry, no randomness, fonts loaded
 // by family and checked, fixed encoder settings. Running it twice writes the
@@ -11,6 +13,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -22,6 +26,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QTransform>
 
 #include <cmath>
 #include <cstdio>
@@ -1071,6 +1076,329 @@ void DrawNext(QPainter& p, int w, int h) {
     p.drawPath(arrow);
 }
 
+// ------------------------------------------------------------------ icons
+
+// The desktop icons are drawn once as a list of vector shapes on a square of
+// 256 units. The same list is painted into every PNG size and written out as
+// the scalable SVG, so the bitmaps and the vector icon cannot drift apart.
+
+// These names must match the launcher and the file type in desktop/.
+const QString AppIconName = QStringLiteral("org.example.HalvaneCharacterSheet");
+const QString FileIconName = QStringLiteral("application-x-halvane-character");
+constexpr double IconUnits = 256.0;
+constexpr int IconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+
+struct TShape {
+    QPainterPath path;
+    // A solid fill, or a linear gradient from fill at from to fillEnd at to
+    // when fillEnd is valid. An invalid fill leaves the inside empty.
+    QColor fill;
+    QColor fillEnd;
+    QPointF from;
+    QPointF to;
+    // An invalid stroke draws no outline.
+    QColor stroke;
+    double strokeWidth = 0.0;
+};
+using TShapes = std::vector<TShape>;
+
+TShape Solid(const QPainterPath& path, const QColor& fill, const QColor& stroke = QColor(),
+             double strokeWidth = 0.0) {
+    return {path, fill, QColor(), {}, {}, stroke, strokeWidth};
+}
+TShape Shaded(const QPainterPath& path, const QColor& top, QPointF from, const QColor& bottom,
+              QPointF to, const QColor& stroke = QColor(), double strokeWidth = 0.0) {
+    return {path, top, bottom, from, to, stroke, strokeWidth};
+}
+TShape Line(const QPainterPath& path, const QColor& stroke, double strokeWidth) {
+    return {path, QColor(), QColor(), {}, {}, stroke, strokeWidth};
+}
+
+// Moves and scales shapes, line widths included.
+TShapes Transformed(const TShapes& shapes, QPointF offset, double scale) {
+    QTransform t;
+    t.translate(offset.x(), offset.y());
+    t.scale(scale, scale);
+    TShapes out;
+    for (TShape s : shapes) {
+        s.path = t.map(s.path);
+        s.from = t.map(s.from);
+        s.to = t.map(s.to);
+        s.strokeWidth *= scale;
+        out.push_back(s);
+    }
+    return out;
+}
+
+// The emblem: a disc split into a blue angelic and an ember demonic half, a
+// white feathered wing and a dark bat wing meeting at a gold star under a
+// halo. pixel is the size of one output pixel in units; small sizes drop the
+// fine lines and keep every outline at least about a pixel wide.
+TShapes Emblem(double pixel) {
+    const bool fine = pixel <= IconUnits / 48.0;
+    const auto width = [pixel](double units, double pixels) { return std::max(units, pixel * pixels); };
+    const QColor ink(0x14, 0x12, 0x10);
+    const QColor gold(0xe0, 0xb0, 0x30);
+    const QColor darkGold(0x6e, 0x4c, 0x0e);
+    TShapes shapes;
+
+    const QPointF centre(128.0, 128.0);
+    const double radius = 118.0;
+    QPainterPath disc;
+    disc.addEllipse(centre, radius, radius);
+    QPainterPath leftHalf;
+    leftHalf.addRect(0.0, 0.0, 128.0, IconUnits);
+    QPainterPath rightHalf;
+    rightHalf.addRect(128.0, 0.0, 128.0, IconUnits);
+    shapes.push_back(Shaded(disc.intersected(leftHalf), QColor(0x4a, 0x72, 0xb0), {0.0, 20.0},
+                            QColor(0x14, 0x22, 0x4a), {0.0, 236.0}));
+    shapes.push_back(Shaded(disc.intersected(rightHalf), QColor(0xe8, 0x70, 0x30), {0.0, 20.0},
+                            QColor(0x64, 0x10, 0x0c), {0.0, 236.0}));
+    if (fine) {
+        QPainterPath ring;
+        ring.addEllipse(centre, radius - 9.0, radius - 9.0);
+        shapes.push_back(Line(ring, QColor(0xe0, 0xb0, 0x30, 0xa0), 2.5));
+    }
+    shapes.push_back(Line(disc, ink, width(6.0, 1.0)));
+
+    // The halo, with a dark rim so it reads on both halves.
+    QPainterPath halo;
+    halo.addEllipse(QPointF(128.0, 60.0), 42.0, 13.0);
+    shapes.push_back(Line(halo, darkGold, width(15.0, 2.0)));
+    shapes.push_back(Line(halo, gold, width(9.0, 1.2)));
+    if (fine) shapes.push_back(Line(halo, QColor(0xfb, 0xe8, 0xa0), 3.0));
+
+    // The bat wing on the demons' side: membrane, then finger bones and claw.
+    const QPointF shoulder(138.0, 150.0);
+    const double span = 96.0;
+    const double height = 112.0;
+    shapes.push_back(Solid(BatWing(shoulder, span, height, 1), QColor(0x1e, 0x19, 0x18), ink,
+                           width(4.0, 0.8)));
+    if (fine) {
+        const QPointF wrist(shoulder.x() + span * 0.45, shoulder.y() - height * 0.55);
+        QPainterPath bones;
+        bones.moveTo(shoulder);
+        bones.lineTo(wrist);
+        for (const QPointF tip : {QPointF(span * 1.00, -height * 0.30), QPointF(span * 0.92, height * 0.12),
+                                  QPointF(span * 0.68, height * 0.40), QPointF(span * 0.34, height * 0.50)}) {
+            bones.moveTo(wrist);
+            bones.lineTo(shoulder + tip);
+        }
+        bones.moveTo(wrist);
+        bones.quadTo(wrist + QPointF(4.0, -11.0), wrist + QPointF(-4.0, -13.0));
+        shapes.push_back(Line(bones, QColor(0x9a, 0x8a, 0x80), 3.5));
+    }
+
+    // The feathered wing on the angels' side, as on the logo: a fan of flight
+    // feathers, lowest first so the upper ones overlap it as on a real wing.
+    const QPointF root(118.0, 150.0);
+    const auto feather = [&](QPointF base, double degrees, double length, double featherWidth,
+                             bool detailed) {
+        QTransform place;
+        place.translate(base.x(), base.y());
+        place.rotate(degrees);
+        const QPainterPath outline = FeatherOutline(length, featherWidth);
+        shapes.push_back(Shaded(place.map(outline), QColor(0xff, 0xff, 0xff), place.map(QPointF(length, 0.0)),
+                                QColor(0xd4, 0xd9, 0xe4), place.map(QPointF(0.0, 0.0)), ink,
+                                width(3.5, 0.8)));
+        if (!detailed) return;
+        // Barbs, clipped to the vane, and the shaft.
+        QPainterPath barbs;
+        const int count = 6;
+        for (int b = 1; b < count; ++b) {
+            const double x = length * (0.14 + 0.80 * b / count);
+            barbs.moveTo(x, 0.0);
+            barbs.lineTo(x + featherWidth * 0.55, -featherWidth * 0.55);
+            barbs.moveTo(x, 0.0);
+            barbs.lineTo(x + featherWidth * 0.65, featherWidth * 0.75);
+        }
+        QPainterPathStroker stroker;
+        stroker.setWidth(1.4);
+        stroker.setCapStyle(Qt::FlatCap);
+        shapes.push_back(Solid(place.map(stroker.createStroke(barbs).intersected(outline)),
+                               QColor(0xa4, 0xac, 0xbe)));
+        QPainterPath shaft;
+        shaft.moveTo(length * 0.02, 0.0);
+        shaft.quadTo(length * 0.5, featherWidth * 0.05, length * 0.94, 0.0);
+        shapes.push_back(Line(place.map(shaft), QColor(0x3a, 0x3c, 0x44), 2.5));
+    };
+    const int primaries = fine ? 6 : 4;
+    for (int i = primaries - 1; i >= 0; --i) {
+        const double t = static_cast<double>(i) / (primaries - 1);
+        feather(root + QPointF(0.0, -6.0 * t), 246.0 - 76.0 * t,
+                108.0 * (0.74 + 0.26 * std::sin(t * Pi)), fine ? 34.0 : 40.0, fine);
+    }
+
+    // Where the wings meet: a gold star.
+    shapes.push_back(Shaded(Star(QPointF(128.0, 152.0), 4, fine ? 22.0 : 28.0, fine ? 7.0 : 10.0),
+                            QColor(0xff, 0xf0, 0xb0), {128.0, 130.0}, gold, {128.0, 174.0}, darkGold,
+                            width(3.0, 0.7)));
+    return shapes;
+}
+
+// The character file: a page with a folded corner, a few lines of writing
+// and the emblem.
+TShapes FileIcon(double pixel) {
+    const auto width = [pixel](double units, double pixels) { return std::max(units, pixel * pixels); };
+    const QColor edge(0x50, 0x4c, 0x48);
+    TShapes shapes;
+    const double left = 40.0, right = 216.0, top = 10.0, bottom = 246.0, fold = 48.0;
+    QPainterPath page;
+    page.moveTo(left, top);
+    page.lineTo(right - fold, top);
+    page.lineTo(right, top + fold);
+    page.lineTo(right, bottom);
+    page.lineTo(left, bottom);
+    page.closeSubpath();
+    shapes.push_back(Shaded(page, QColor(0xff, 0xff, 0xff), {0.0, top}, QColor(0xe6, 0xe1, 0xd6),
+                            {0.0, bottom}, edge, width(5.0, 1.0)));
+    QPainterPath corner;
+    corner.moveTo(right - fold, top);
+    corner.lineTo(right - fold, top + fold);
+    corner.lineTo(right, top + fold);
+    corner.closeSubpath();
+    shapes.push_back(Solid(corner, QColor(0xcf, 0xc8, 0xba), edge, width(5.0, 1.0)));
+    if (pixel <= IconUnits / 32.0) {
+        // The upper two lines stop short of the folded corner.
+        for (const auto& [y, length] : {std::pair{34.0, 90.0}, {56.0, 72.0}, {78.0, 120.0}}) {
+            QPainterPath line;
+            line.addRoundedRect(QRectF(left + 22.0, y, length, 9.0), 4.5, 4.5);
+            shapes.push_back(Solid(line, QColor(0xb4, 0xad, 0xa0)));
+        }
+    }
+    const double scale = 0.60;
+    const TShapes emblem = Transformed(Emblem(pixel / scale), {128.0 - 128.0 * scale, 168.0 - 128.0 * scale}, scale);
+    shapes.insert(shapes.end(), emblem.begin(), emblem.end());
+    return shapes;
+}
+
+void PaintShapes(QPainter& p, const TShapes& shapes, double scale) {
+    p.save();
+    p.scale(scale, scale);
+    for (const TShape& s : shapes) {
+        if (!s.fill.isValid()) {
+            p.setBrush(Qt::NoBrush);
+        } else if (s.fillEnd.isValid()) {
+            QLinearGradient gradient(s.from, s.to);
+            gradient.setColorAt(0.0, s.fill);
+            gradient.setColorAt(1.0, s.fillEnd);
+            p.setBrush(gradient);
+        } else {
+            p.setBrush(s.fill);
+        }
+        if (s.stroke.isValid())
+            p.setPen(QPen(s.stroke, s.strokeWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        else
+            p.setPen(Qt::NoPen);
+        p.drawPath(s.path);
+    }
+    p.restore();
+}
+
+// Fixed precision and no trailing zeros keep the SVG small and identical on
+// every run.
+QString SvgNumber(double v) {
+    QString s = QString::number(v, 'f', 2);
+    while (s.endsWith(QLatin1Char('0'))) s.chop(1);
+    if (s.endsWith(QLatin1Char('.'))) s.chop(1);
+    return s == QLatin1String("-0") ? QStringLiteral("0") : s;
+}
+
+QString SvgPoint(QPointF q) { return SvgNumber(q.x()) + QLatin1Char(' ') + SvgNumber(q.y()); }
+
+QString SvgColour(const QColor& c) { return c.name(QColor::HexRgb); }
+
+// QPainterPath closes a subpath by drawing back to its start; SVG needs a Z
+// there, or the outline's first corner would be left open.
+QString SvgPathData(const QPainterPath& path) {
+    QString d;
+    QPointF start;
+    const int count = path.elementCount();
+    const auto endsSubpath = [&](int next) {
+        return next >= count || path.elementAt(next).type == QPainterPath::MoveToElement;
+    };
+    for (int i = 0; i < count; ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        switch (e.type) {
+        case QPainterPath::MoveToElement:
+            start = e;
+            d += QLatin1Char('M') + SvgPoint(e);
+            break;
+        case QPainterPath::LineToElement:
+            if (QPointF(e) == start && endsSubpath(i + 1))
+                d += QLatin1Char('Z');
+            else
+                d += QLatin1Char('L') + SvgPoint(e);
+            break;
+        case QPainterPath::CurveToElement: {
+            const QPointF end = path.elementAt(i + 2);
+            d += QLatin1Char('C') + SvgPoint(e) + QLatin1Char(' ') + SvgPoint(path.elementAt(i + 1)) +
+                 QLatin1Char(' ') + SvgPoint(end);
+            i += 2;
+            if (end == start && endsSubpath(i + 1)) d += QLatin1Char('Z');
+            break;
+        }
+        case QPainterPath::CurveToDataElement:
+            break;
+        }
+    }
+    return d;
+}
+
+QString SvgOpacity(const char* attribute, const QColor& c) {
+    if (c.alpha() == 255) return {};
+    return QStringLiteral(" %1=\"%2\"").arg(QLatin1String(attribute), SvgNumber(c.alphaF()));
+}
+
+void WriteSvg(const TShapes& shapes, const QString& title, const QString& path) {
+    QString defs;
+    QString body;
+    int gradients = 0;
+    for (const TShape& s : shapes) {
+        QString fill = QStringLiteral("none");
+        if (s.fill.isValid() && s.fillEnd.isValid()) {
+            const QString id = QStringLiteral("g%1").arg(++gradients);
+            defs += QStringLiteral("<linearGradient id=\"%1\" gradientUnits=\"userSpaceOnUse\" "
+                                   "x1=\"%2\" y1=\"%3\" x2=\"%4\" y2=\"%5\">"
+                                   "<stop offset=\"0\" stop-color=\"%6\"/>"
+                                   "<stop offset=\"1\" stop-color=\"%7\"/></linearGradient>\n")
+                        .arg(id, SvgNumber(s.from.x()), SvgNumber(s.from.y()), SvgNumber(s.to.x()),
+                             SvgNumber(s.to.y()), SvgColour(s.fill), SvgColour(s.fillEnd));
+            fill = QStringLiteral("url(#%1)").arg(id);
+        } else if (s.fill.isValid()) {
+            fill = SvgColour(s.fill);
+        }
+        body += QStringLiteral("<path d=\"%1\" fill=\"%2\"").arg(SvgPathData(s.path), fill);
+        if (s.fill.isValid()) {
+            body += SvgOpacity("fill-opacity", s.fill);
+            if (s.path.fillRule() == Qt::OddEvenFill) body += QStringLiteral(" fill-rule=\"evenodd\"");
+        }
+        if (s.stroke.isValid())
+            body += QStringLiteral(" stroke=\"%1\" stroke-width=\"%2\" stroke-linecap=\"round\" "
+                                   "stroke-linejoin=\"round\"")
+                        .arg(SvgColour(s.stroke), SvgNumber(s.strokeWidth)) +
+                    SvgOpacity("stroke-opacity", s.stroke);
+        body += QStringLiteral("/>\n");
+    }
+    const QString svg =
+        QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                       "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" "
+                       "viewBox=\"0 0 256 256\">\n<title>%1</title>\n<defs>\n%2</defs>\n%3</svg>\n")
+            .arg(title, defs, body);
+    QFile file(path);
+    if (!QDir().mkpath(QFileInfo(path).path()) || !file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw std::runtime_error("cannot write " + path.toStdString());
+    const QByteArray bytes = svg.toUtf8();
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        throw std::runtime_error("cannot write " + path.toStdString());
+}
+
+QString IconFile(int size, const char* context, const QString& name, const char* suffix) {
+    const QString folder = size > 0 ? QStringLiteral("%1x%1").arg(size) : QStringLiteral("scalable");
+    return QStringLiteral("icons/hicolor/%1/%2/%3.%4")
+        .arg(folder, QLatin1String(context), name, QLatin1String(suffix));
+}
+
 // ------------------------------------------------------------------ output
 
 QImage Render(const TPicture& picture) {
@@ -1092,6 +1420,8 @@ QImage Render(const TPicture& picture) {
 
 void Save(const QImage& image, const TPicture& picture, const QString& folder) {
     const QString path = QDir(folder).filePath(picture.file);
+    if (!QDir().mkpath(QFileInfo(path).path()))
+        throw std::runtime_error("cannot create the folder of " + path.toStdString());
     QImageWriter writer(path);
     QImage out;
     switch (picture.storage) {
@@ -1108,7 +1438,8 @@ void Save(const QImage& image, const TPicture& picture, const QString& folder) {
         break;
     case EStorage::Png:
         writer.setFormat("png");
-        writer.setCompression(9);
+        // Qt takes a ratio from 0 to 100 and maps it onto zlib's levels.
+        writer.setCompression(100);
         out = image.convertToFormat(QImage::Format_ARGB32);
         break;
     }
@@ -1145,6 +1476,13 @@ std::vector<TPicture> Pictures() {
     list.push_back({"miPrint.png", 18, 18, EStorage::Png, DrawPrint});
     list.push_back({"miQuit.png", 16, 16, EStorage::Png, DrawQuit});
     list.push_back({"btNext.png", 16, 16, EStorage::Png, DrawNext});
+    for (const int size : IconSizes) {
+        const double pixel = IconUnits / size;
+        list.push_back({IconFile(size, "apps", AppIconName, "png"), size, size, EStorage::Png,
+                        [pixel](QPainter& p, int w, int) { PaintShapes(p, Emblem(pixel), w / IconUnits); }});
+        list.push_back({IconFile(size, "mimetypes", FileIconName, "png"), size, size, EStorage::Png,
+                        [pixel](QPainter& p, int w, int) { PaintShapes(p, FileIcon(pixel), w / IconUnits); }});
+    }
     return list;
 }
 
@@ -1213,6 +1551,10 @@ int main(int argc, char* argv[]) {
             // Show what was stored, JPEG losses included.
             rendered.emplace_back(picture, QImage(QDir(folder).filePath(picture.file)));
         }
+        WriteSvg(Emblem(1.0), QStringLiteral("Halvane Character Generator"),
+                 QDir(folder).filePath(IconFile(0, "apps", AppIconName, "svg")));
+        WriteSvg(FileIcon(1.0), QStringLiteral("Halvane character"),
+                 QDir(folder).filePath(IconFile(0, "mimetypes", FileIconName, "svg")));
         if (args.size() == 4) WriteContactSheet(rendered, args[3]);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "halvane_artwork_generator: %s\n", e.what());
