@@ -1516,8 +1516,12 @@ void WriteContactSheet(const std::vector<std::pair<TPicture, QImage>>& rendered,
         const auto& [picture, image] = rendered[i];
         const QPoint at = places[i];
         p.setPen(Qt::black);
+        // Icons are told apart by their theme folder; their paths would not fit.
+        const QString label = picture.file.startsWith(QLatin1String("icons/"))
+                                  ? picture.file.section(QLatin1Char('/'), 2, 3)
+                                  : picture.file;
         p.drawText(at + QPoint(0, 11),
-                   QStringLiteral("%1  %2 x %3").arg(picture.file).arg(picture.width).arg(picture.height));
+                   QStringLiteral("%1  %2 x %3").arg(label).arg(picture.width).arg(picture.height));
         const QRect target(at + QPoint(0, 14), QSize(picture.width * zoom, picture.height * zoom));
         // Transparent pictures over a checkerboard so their edges show.
         if (picture.storage == EStorage::Png)
