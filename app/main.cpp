@@ -4,12 +4,16 @@
 #include "uHalvaneSystem.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[]) {
     halvane::BuildCatalogues();
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Halvane Character Generator"));
+    // Ties the window to its installed launcher and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.HalvaneCharacterSheet"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.example.HalvaneCharacterSheet")));
 
     halvane::TStandardDialogs dialogs;
     halvane::TfrmCharacterCreation window(dialogs);
