@@ -25,7 +25,7 @@ std::string RealmName(std::uint8_t realm) {
 
 std::string Decimal(std::int64_t value) { return std::to_string(value); }
 
-// A held skill's or discord's line: the specification shows only where one is required.
+// A held skill's or discord's line: the detail in brackets shows only where one is required.
 std::string SpecifiedLine(const std::string& name, bool specificationRequired, const std::string& specification,
                           std::int32_t level) {
     return specificationRequired ? name + " (" + specification + ") - Lvl: " + Decimal(level)
