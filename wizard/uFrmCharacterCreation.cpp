@@ -358,6 +358,14 @@ void TfrmCharacterCreation::miAboutClick() {
     Guarded([this] { dialogs_.ShowAbout(this); });
 }
 
+bool TfrmCharacterCreation::RemoveSelectedResource(QListWidget* list) {
+    TResource* resource = Selected<TResource>(list, rules_->Character());
+    if (resource == nullptr) return false;
+    rules_->RemoveResource(resource);
+    RefreshResourcePoints();
+    return true;
+}
+
 void TfrmCharacterCreation::RefreshResourcePoints() {
     const QString caption = ResourcesCaption(rules_->RemainingResourcePoints());
     for (QGroupBox* box : {gbAttunements, gbSongs, gbSkills, gbVesselsAndServants, gbArtifacts, gbDiscords})
@@ -744,11 +752,7 @@ void TfrmCharacterCreation::btSongBuyClick() {
 }
 
 void TfrmCharacterCreation::btSongRemoveClick() {
-    TSong* song = Selected<TSong>(lbSongs, rules_->Character());
-    if (song == nullptr) return;
-    rules_->RemoveResource(song);
-    RefreshResourcePoints();
-    FillSongList();
+    if (RemoveSelectedResource(lbSongs)) FillSongList();
 }
 
 void TfrmCharacterCreation::lbSongsDblClick() {
@@ -822,11 +826,7 @@ void TfrmCharacterCreation::btSkillBuyClick() {
 }
 
 void TfrmCharacterCreation::btSkillRemoveClick() {
-    TSkill* skill = Selected<TSkill>(lbSkills, rules_->Character());
-    if (skill == nullptr) return;
-    rules_->RemoveResource(skill);
-    RefreshResourcePoints();
-    FillSkillList();
+    if (RemoveSelectedResource(lbSkills)) FillSkillList();
 }
 
 void TfrmCharacterCreation::lbSkillsDblClick() {
@@ -938,13 +938,8 @@ void TfrmCharacterCreation::btVesselOrServantBuyClick() {
 
 void TfrmCharacterCreation::btVesselOrServantRemoveClick() {
     const int mode = rgVesselOrServant->ItemIndex();
-    TResource* resource = nullptr;
-    if (mode == 0) resource = Selected<TVessel>(lbVessels, rules_->Character());
-    if (mode == 1) resource = Selected<TServant>(lbServants, rules_->Character());
-    if (resource == nullptr) return;
-    rules_->RemoveResource(resource);
-    RefreshResourcePoints();
-    FillVesselLists();
+    if (mode < 0) return;
+    if (RemoveSelectedResource(mode == 0 ? lbVessels : lbServants)) FillVesselLists();
 }
 
 void TfrmCharacterCreation::lbVesselsDblClick() {
@@ -1081,11 +1076,7 @@ void TfrmCharacterCreation::btArtifactBuyClick() {
 }
 
 void TfrmCharacterCreation::btArtifactRemoveClick() {
-    TArtifact* artifact = Selected<TArtifact>(lbArtifacts, rules_->Character());
-    if (artifact == nullptr) return;
-    rules_->RemoveResource(artifact);
-    RefreshResourcePoints();
-    FillArtifactList();
+    if (RemoveSelectedResource(lbArtifacts)) FillArtifactList();
 }
 
 void TfrmCharacterCreation::lbArtifactsDblClick() {
@@ -1177,11 +1168,7 @@ void TfrmCharacterCreation::btDiscordBuyClick() {
 }
 
 void TfrmCharacterCreation::btDiscordRemoveClick() {
-    TDiscord* discord = Selected<TDiscord>(lbDiscords, rules_->Character());
-    if (discord == nullptr) return;
-    rules_->RemoveResource(discord);
-    RefreshResourcePoints();
-    FillDiscordList();
+    if (RemoveSelectedResource(lbDiscords)) FillDiscordList();
 }
 
 void TfrmCharacterCreation::lbDiscordsDblClick() {

@@ -142,6 +142,9 @@ private:
     void FillArtifactList();
     void FillDiscordList();
     void ClearArtifactInputs();
+    // Removes the resource of the list's selected entry and refreshes the
+    // points; false when no entry is selected.
+    bool RemoveSelectedResource(QListWidget* list);
     int SelectedForcesGroup() const;
 
     // Runs a command and shows anything it throws in an error box.
