@@ -306,8 +306,6 @@ void TfrmCharacterCreation::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void TfrmCharacterCreation::showEvent(QShowEvent* event) { QMainWindow::showEvent(event); }
-
 void TfrmCharacterCreation::miLoadClick() {
     Guarded([this] {
         const QString file = dialogs_.OpenFileName(this, LoadDialog);
